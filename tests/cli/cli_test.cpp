@@ -1,0 +1,139 @@
+// End-to-end: run dentaro_cli as a user would and compare what it prints.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Run RunCli(const std::string& args) {
+    static int counter = 0;
+    const std::string errFile =
+        ::testing::TempDir() + "dentaro_cli_err_" + std::to_string(++counter) + ".txt";
+    const std::string command = std::string(DENTARO_CLI) + " " + args + " 2>" + errFile;
+    Run run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return run;
+    }
+    std::array<char, 4096> buffer;
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+        run.out.append(buffer.data(), n);
+    }
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errFile, std::ios::binary);
+    std::stringstream text;
+    text << err.rdbuf();
+    run.err = text.str();
+    std::remove(errFile.c_str());
+    return run;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+TEST(Cli, PrintsTheTitleOfANewProjectInBothLanguages) {
+    EXPECT_EQ(RunCli("--print title").out,
+              "Dentaro - new project   (ISO 53 / DIN 867 / DIN 3960)\n");
+    EXPECT_EQ(RunCli("--lang nl --print title").out,
+              "Dentaro - nieuw project   (ISO 53 / DIN 867 / DIN 3960)\n");
+    EXPECT_EQ(RunCli("--set 16=11 --print title").out,
+              "Dentaro - new project *   (ISO 53 / DIN 867 / DIN 3960)\n");
+}
+
+TEST(Cli, ListsEveryControlWithItsDefault) {
+    const Run run = RunCli("--print controls");
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, ReadFile(std::string(DENTARO_SOURCE_DIR) + "/tests/cli/expected/controls.txt"));
+}
+
+TEST(Cli, SingleTabDefaultReport) {
+    const Run run = RunCli("--choose 0=1 --print report");
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              ReadFile(std::string(DENTARO_SOURCE_DIR) + "/tests/cli/expected/single_default_report.txt"));
+}
+
+TEST(Cli, DefaultSearchRows) {
+    const Run run = RunCli("--print rows:13");
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              ReadFile(std::string(DENTARO_SOURCE_DIR) + "/tests/cli/expected/default_rows.txt"));
+    std::istringstream helical(RunCli("--choose 6=1 --set 4=20 --click 12 --print rows:13").out);
+    std::string line;
+    int lines = 0;
+    while (std::getline(helical, line)) {
+        ++lines;
+    }
+    EXPECT_EQ(lines, 68);
+}
+
+TEST(Cli, MessagesGoToStandardError) {
+    const Run run = RunCli("--set 10=2 --click 12 --print rows:13");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "Dentaro: Check centre distance, ratio, pressure angle (10..35), β (0..45) and z "
+              "min.\n");
+    EXPECT_EQ(RunCli("--lang nl --set 7=0 --set 2=2.01 --click 12").err,
+              "Dentaro: Geen combinaties gevonden. Vergroot de tolerantie of de grenzen van Σx.\n");
+}
+
+TEST(Cli, ViewFollowsTheMouse) {
+    // Single default gear fitted on 900 x 700: zoom min(860, 640) / 44.
+    EXPECT_EQ(RunCli("--choose 0=1 --print view").out, "14.545455\t0.000000\t0.000000\n");
+    EXPECT_EQ(RunCli("--choose 0=1 --drag 100,100,200,100 --print view").out,
+              "14.545455\t-6.875000\t0.000000\n");
+    EXPECT_EQ(RunCli("--choose 0=1 --wheel 450,350,1 --print view").out,
+              "17.454545\t0.000000\t0.000000\n");
+    EXPECT_EQ(RunCli("--choose 0=1 --wheel 450,350,5 --double-click 1,1 --print view").out,
+              "14.545455\t0.000000\t0.000000\n");
+    EXPECT_EQ(RunCli("--size 1000x700 --choose 0=1 --print view").out,
+              "14.545455\t0.000000\t0.000000\n");
+}
+
+TEST(Cli, RejectsWrongArgumentsWithExitCode2) {
+    const char* const kWrong[] = {
+        "--bogus",         "--set",           "--set 999=1",   "--set 12=1",
+        "--choose 5=2",    "--choose 13=99",  "--click 16",    "--print nothing",
+        "--lang fr",       "--size 0x10",     "--wheel 1,2",   "--print items:16",
+        "--print rows:16", "--choose 0=4",    "--set 16",      "--drag 1,2,3,x",
+    };
+    for (const char* args : kWrong) {
+        const Run run = RunCli(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_NE(run.err.find("dentaro_cli: "), std::string::npos) << args;
+    }
+    const Run help = RunCli("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--print WHAT"), std::string::npos);
+}
+
+TEST(Cli, RenderWritesTheCanvasAsSvg) {
+    const std::string file = ::testing::TempDir() + "dentaro_single.svg";
+    const Run run = RunCli("--choose 0=1 --render " + file);
+    ASSERT_EQ(run.status, 0);
+    const std::string svg = ReadFile(file);
+    EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+    EXPECT_NE(svg.find("(14.55 px/mm)"), std::string::npos);
+    EXPECT_NE(svg.find("#8cafdc"), std::string::npos);  // gear 1 body (140, 175, 220)
+    std::remove(file.c_str());
+}
