@@ -30,8 +30,12 @@ void SingleTabKeystroke(benchmark::State& bench, const char* module, const char*
     }
 }
 
-void BM_SingleTab_1000Teeth(benchmark::State& bench) { SingleTabKeystroke(bench, "0.5", "1000"); }
-void BM_SingleTab_M2Z20(benchmark::State& bench) { SingleTabKeystroke(bench, "2", "20"); }
+void BM_SingleTab_1000Teeth(benchmark::State& bench) {
+    SingleTabKeystroke(bench, "0.5", "1000");
+}
+void BM_SingleTab_M2Z20(benchmark::State& bench) {
+    SingleTabKeystroke(bench, "2", "20");
+}
 
 // A keystroke in the face width of the start-up pair (z1 = 200, z2 = 400).
 void BM_PairTab_FaceWidthKeystroke(benchmark::State& bench) {

@@ -6,12 +6,21 @@
 
 #include "app/app_state.h"
 
-enum class EventKind { Change, Click, DoubleClick, MouseEnter, MouseDown, MouseMove, MouseUp, Wheel };
+enum class EventKind {
+    Change,
+    Click,
+    DoubleClick,
+    MouseEnter,
+    MouseDown,
+    MouseMove,
+    MouseUp,
+    Wheel
+};
 
 struct ControlEvent {
     int id = 0;
     EventKind kind = EventKind::Change;
-    int x = 0;      // canvas events: mouse position in logical px
+    int x = 0;  // canvas events: mouse position in logical px
     int y = 0;
     int delta = 0;  // wheel notches
 };

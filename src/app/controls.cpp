@@ -66,18 +66,30 @@ void ControlModel::SetItems(int id, std::vector<std::string> items) {
 
 const char* ControlKindName(ControlKind kind) {
     switch (kind) {
-        case ControlKind::Tabs: return "tabs";
-        case ControlKind::Text: return "text";
-        case ControlKind::Label: return "label";
-        case ControlKind::Check: return "check";
-        case ControlKind::Dropdown: return "dropdown";
-        case ControlKind::Editable: return "editable";
-        case ControlKind::Button: return "button";
-        case ControlKind::List: return "list";
-        case ControlKind::Slider: return "slider";
-        case ControlKind::Report: return "report";
-        case ControlKind::Canvas: return "canvas";
-        case ControlKind::Section: return "section";
+        case ControlKind::Tabs:
+            return "tabs";
+        case ControlKind::Text:
+            return "text";
+        case ControlKind::Label:
+            return "label";
+        case ControlKind::Check:
+            return "check";
+        case ControlKind::Dropdown:
+            return "dropdown";
+        case ControlKind::Editable:
+            return "editable";
+        case ControlKind::Button:
+            return "button";
+        case ControlKind::List:
+            return "list";
+        case ControlKind::Slider:
+            return "slider";
+        case ControlKind::Report:
+            return "report";
+        case ControlKind::Canvas:
+            return "canvas";
+        case ControlKind::Section:
+            return "section";
     }
     return "text";
 }

@@ -8,7 +8,20 @@
 #include <string>
 #include <vector>
 
-enum class ControlKind { Tabs, Text, Label, Check, Dropdown, Editable, Button, List, Slider, Report, Canvas, Section };
+enum class ControlKind {
+    Tabs,
+    Text,
+    Label,
+    Check,
+    Dropdown,
+    Editable,
+    Button,
+    List,
+    Slider,
+    Report,
+    Canvas,
+    Section
+};
 
 // Where a control sits in its row of the left column.
 enum class Slot { Full, Field, LeftHalf, RightHalf };
@@ -20,10 +33,11 @@ struct Control {
     int page = -1;  // tab page 0-3 of the main window, -1 outside the tab panel
     int row = 0;    // row within its page or group, in layout order
     Slot slot = Slot::Field;
-    std::string rowLabel;  // the label in front of the row ("" none); set on the first control of a row
-    std::string text;      // text field, editable drop-down, label, button, check box, section title
-    int64_t state = 0;     // check box 0/1, drop-down item, slider position, tab, list row (-1 none)
-    int64_t minimum = 0;   // slider range
+    std::string
+        rowLabel;      // the label in front of the row ("" none); set on the first control of a row
+    std::string text;  // text field, editable drop-down, label, button, check box, section title
+    int64_t state = 0;    // check box 0/1, drop-down item, slider position, tab, list row (-1 none)
+    int64_t minimum = 0;  // slider range
     int64_t maximum = 0;
     std::vector<std::string> items;              // drop-down items, tab names, list column titles
     std::vector<std::vector<std::string>> rows;  // result list rows

@@ -43,7 +43,9 @@ void SwitchTab(AppState& state, const ControlEvent&) {
     state.rotationAngle = 0.0;
     MarkModified(state);
     switch (ActiveTab(state)) {
-        case GearTab::Single: UpdateSingleTab(state, true); break;
+        case GearTab::Single:
+            UpdateSingleTab(state, true);
+            break;
         case GearTab::Pair:
             if (state.pairSel >= 0) {
                 UpdatePairTab(state, true);
@@ -59,7 +61,9 @@ void SwitchTab(AppState& state, const ControlEvent&) {
     }
 }
 
-void OnPairField(AppState& state, const ControlEvent&) { UpdatePairTab(state, false); }
+void OnPairField(AppState& state, const ControlEvent&) {
+    UpdatePairTab(state, false);
+}
 
 void OnCalculatePairModules(AppState& state, const ControlEvent&) {
     SearchPairModules(state);
@@ -89,7 +93,9 @@ void OnRotate(AppState& state, const ControlEvent&) {
     state.timerRunning = state.ui.Get(ctl::kRotate).state != 0;
 }
 
-void OnRedraw(AppState& state, const ControlEvent&) { RefreshView(state); }
+void OnRedraw(AppState& state, const ControlEvent&) {
+    RefreshView(state);
+}
 void OnHelpButton(AppState& state, const ControlEvent&) {
     const TextTable& texts = *state.texts;
     const int item = state.platform->ShowPopupMenu(
@@ -98,19 +104,29 @@ void OnHelpButton(AppState& state, const ControlEvent&) {
         HandleMenuItem(state, item);
     }
 }
-void OnHubButton(AppState& state, const ControlEvent&) { OpenHubDialog(state); }
-void OnHubClose(AppState& state, const ControlEvent&) { HandleCloseRequest(state, kHubWindow); }
-void OnHubField(AppState& state, const ControlEvent&) { UpdateActiveTab(state); }
-void OnCanvas(AppState& state, const ControlEvent& event) { HandleCanvasEvent(state, event); }
+void OnHubButton(AppState& state, const ControlEvent&) {
+    OpenHubDialog(state);
+}
+void OnHubClose(AppState& state, const ControlEvent&) {
+    HandleCloseRequest(state, kHubWindow);
+}
+void OnHubField(AppState& state, const ControlEvent&) {
+    UpdateActiveTab(state);
+}
+void OnCanvas(AppState& state, const ControlEvent& event) {
+    HandleCanvasEvent(state, event);
+}
 
 constexpr Route kRoutes[] = {
     {ctl::kTabs, ctl::kTabs, On::Change, kAnyTab, SwitchTab},
     {ctl::kPairHand, ctl::kPairHand, On::Change, static_cast<int>(GearTab::Pair), OnPairField},
     {ctl::kPairX1, ctl::kPairX1, On::Change, static_cast<int>(GearTab::Pair), OnPairField},
-    {ctl::kPairFaceWidth, ctl::kPairBore2, On::Change, static_cast<int>(GearTab::Pair), OnPairField},
+    {ctl::kPairFaceWidth, ctl::kPairBore2, On::Change, static_cast<int>(GearTab::Pair),
+     OnPairField},
     {ctl::kPairCalculate, ctl::kPairCalculate, On::Any, kAnyTab, OnCalculatePairModules},
     {ctl::kPairList, ctl::kPairList, On::ChangeOrClick, kAnyTab, OnPairList},
-    {ctl::kSingleModule, ctl::kSingleBore, On::Change, static_cast<int>(GearTab::Single), OnSingleField},
+    {ctl::kSingleModule, ctl::kSingleBore, On::Change, static_cast<int>(GearTab::Single),
+     OnSingleField},
     {ctl::kRotate, ctl::kRotate, On::Any, kAnyTab, OnRotate},
     {ctl::kLineOfAction, ctl::kLineOfAction, On::Any, kAnyTab, OnRedraw},
     {ctl::kHelp, ctl::kHelp, On::Any, kAnyTab, OnHelpButton},
@@ -123,9 +139,12 @@ constexpr Route kRoutes[] = {
 
 bool Accepts(On on, EventKind kind) {
     switch (on) {
-        case On::Change: return kind == EventKind::Change;
-        case On::Any: return kind == EventKind::Change || kind == EventKind::Click;
-        case On::ChangeOrClick: return kind == EventKind::Change || kind == EventKind::Click;
+        case On::Change:
+            return kind == EventKind::Change;
+        case On::Any:
+            return kind == EventKind::Change || kind == EventKind::Click;
+        case On::ChangeOrClick:
+            return kind == EventKind::Change || kind == EventKind::Click;
         case On::Mouse:
             return kind == EventKind::MouseEnter || kind == EventKind::MouseDown ||
                    kind == EventKind::MouseMove || kind == EventKind::MouseUp ||
@@ -163,8 +182,12 @@ void HandleControlEvent(AppState& state, const ControlEvent& event) {
 
 void HandleMenuItem(AppState& state, int item) {
     switch (item) {
-        case kMenuUserGuide: ShowHelp(state); break;
-        case kMenuAbout: ShowAbout(state); break;
+        case kMenuUserGuide:
+            ShowHelp(state);
+            break;
+        case kMenuAbout:
+            ShowAbout(state);
+            break;
         default:
             // Opening and saving projects are not part of this version.
             break;
@@ -173,9 +196,14 @@ void HandleMenuItem(AppState& state, int item) {
 
 void HandleCloseRequest(AppState& state, int window) {
     switch (window) {
-        case kMainWindow: state.quitRequested = true; break;
-        case kHubWindow: CloseHubDialog(state); break;
-        default: break;
+        case kMainWindow:
+            state.quitRequested = true;
+            break;
+        case kHubWindow:
+            CloseHubDialog(state);
+            break;
+        default:
+            break;
     }
 }
 

@@ -165,7 +165,8 @@ std::string FormatFixed(double x, int decimals) {
         x = 0.0;
     }
     char buffer[400];
-    auto result = std::to_chars(buffer, buffer + sizeof(buffer), x, std::chars_format::fixed, decimals);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof(buffer), x, std::chars_format::fixed, decimals);
     std::string out(buffer, result.ptr);
     // A value that rounds to zero carries no sign.
     if (!out.empty() && out[0] == '-' && out.find_first_not_of("-0.") == std::string::npos) {
@@ -187,4 +188,6 @@ std::string FormatModule(double x) {
     return out;
 }
 
-std::string FormatInteger(int64_t n) { return std::to_string(n); }
+std::string FormatInteger(int64_t n) {
+    return std::to_string(n);
+}

@@ -50,7 +50,9 @@ struct Builder {
         ++row;
         return c;
     }
-    std::vector<std::string> Hands() const { return {texts(T::kHandItemRight), texts(T::kHandItemLeft)}; }
+    std::vector<std::string> Hands() const {
+        return {texts(T::kHandItemRight), texts(T::kHandItemLeft)};
+    }
     Control& Hand(int id) {
         Control& c = state.ui.Get(id);
         c.kind = ControlKind::Dropdown;
@@ -66,8 +68,12 @@ struct Builder {
     }
     Control& ResultList(int id, T shiftColumn) {
         Control& c = Add(id, ControlKind::List, Slot::Full);
-        c.items = {texts(T::kColModule), texts(T::kColZ1),  texts(T::kColZ2),
-                   texts(T::kColRatio),  texts(T::kColRatioDeviation), texts(shiftColumn),
+        c.items = {texts(T::kColModule),
+                   texts(T::kColZ1),
+                   texts(T::kColZ2),
+                   texts(T::kColRatio),
+                   texts(T::kColRatioDeviation),
+                   texts(shiftColumn),
                    texts(T::kColBeta)};
         c.columnWidths = {42, 34, 34, 46, 44, 48, 48};
         c.state = -1;
@@ -86,7 +92,8 @@ void BuildPairTab(Builder& b) {
     b.Halves(4, ControlKind::Text, "0", 5, ControlKind::Dropdown, "", T::kLblHelixHand).tooltip =
         b.texts(T::kTipHelixSearch);
     b.Hand(5);
-    b.FullRow(6, ControlKind::Check, T::kChkBetaSearchPair).tooltip = b.texts(T::kTipBetaSearchPair);
+    b.FullRow(6, ControlKind::Check, T::kChkBetaSearchPair).tooltip =
+        b.texts(T::kTipBetaSearchPair);
     b.Field(7, T::kLblTolerance, "2");
     b.Halves(8, ControlKind::Text, "-0.5", 9, ControlKind::Text, "1.0", T::kLblShiftSumRange);
     b.Field(10, T::kLblZMin, "12");

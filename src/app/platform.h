@@ -24,9 +24,10 @@ struct PopupItem {
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
-    virtual void ShowMessage(const std::string& title, const std::string& text, MessageIcon icon) = 0;
+    virtual void ShowMessage(const std::string& title, const std::string& text,
+                             MessageIcon icon) = 0;
     virtual Answer AskYesNo(const std::string& title, const std::string& text) = 0;
     virtual Answer AskYesNoCancel(const std::string& title, const std::string& text) = 0;
     // Empty result: the user cancelled. filter as "Description (*.ext)".

@@ -88,10 +88,14 @@ void ShowAbout(AppState& state) {
     state.platform->ShowAbout(content);
 }
 
-double ReadNumberField(const AppState& state, int id) { return ParseNumber(state.ui.Get(id).text); }
+double ReadNumberField(const AppState& state, int id) {
+    return ParseNumber(state.ui.Get(id).text);
+}
 
 int64_t ReadIntegerField(const AppState& state, int id) {
     return ParseInteger(state.ui.Get(id).text);
 }
 
-int HandSign(const AppState& state, int id) { return state.ui.Get(id).state == 1 ? -1 : 1; }
+int HandSign(const AppState& state, int id) {
+    return state.ui.Get(id).state == 1 ? -1 : 1;
+}

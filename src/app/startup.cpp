@@ -46,7 +46,9 @@ void UserChoose(AppState& state, int id, int64_t n) {
     HandleControlEvent(state, {id, EventKind::Change});
 }
 
-void UserClick(AppState& state, int id) { HandleControlEvent(state, {id, EventKind::Click}); }
+void UserClick(AppState& state, int id) {
+    HandleControlEvent(state, {id, EventKind::Click});
+}
 
 void ResizeCanvas(AppState& state, double width, double height) {
     state.canvasWidth = width;

@@ -117,8 +117,12 @@ void UpdatePairTab(AppState& state, bool fit) {
 
 void UpdateActiveTab(AppState& state) {
     switch (static_cast<GearTab>(state.ui.Get(ctl::kTabs).state)) {
-        case GearTab::Pair: UpdatePairTab(state, false); break;
-        case GearTab::Single: UpdateSingleTab(state, false); break;
+        case GearTab::Pair:
+            UpdatePairTab(state, false);
+            break;
+        case GearTab::Single:
+            UpdateSingleTab(state, false);
+            break;
         case GearTab::Rack:
         case GearTab::Internal:
             // The rack pair and the internal pair are not computed by this version.

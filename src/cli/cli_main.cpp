@@ -61,7 +61,9 @@ struct UsageError {
     std::string message;
 };
 
-[[noreturn]] void Fail(const std::string& message) { throw UsageError{message}; }
+[[noreturn]] void Fail(const std::string& message) {
+    throw UsageError{message};
+}
 
 int64_t ToInteger(const std::string& text, const std::string& what) {
     if (text.empty()) {
@@ -200,14 +202,21 @@ void Choose(AppState& state, const std::string& value) {
     int64_t hi = -1;
     switch (c.kind) {
         case ControlKind::Dropdown:
-        case ControlKind::Tabs: hi = static_cast<int64_t>(c.items.size()) - 1; break;
-        case ControlKind::Check: hi = 1; break;
+        case ControlKind::Tabs:
+            hi = static_cast<int64_t>(c.items.size()) - 1;
+            break;
+        case ControlKind::Check:
+            hi = 1;
+            break;
         case ControlKind::Slider:
             lo = c.minimum;
             hi = c.maximum;
             break;
-        case ControlKind::List: hi = static_cast<int64_t>(c.rows.size()) - 1; break;
-        default: Fail("--choose: control " + std::to_string(id) + " cannot be chosen from");
+        case ControlKind::List:
+            hi = static_cast<int64_t>(c.rows.size()) - 1;
+            break;
+        default:
+            Fail("--choose: control " + std::to_string(id) + " cannot be chosen from");
     }
     if (n < lo || n > hi) {
         Fail("--choose: " + std::to_string(n) + " is out of range for control " +
@@ -291,10 +300,9 @@ int main(int argc, char** argv) {
                 std::cout << kUsage;
                 return 0;
             }
-            static const char* const kWithValue[] = {"--lang",   "--set",    "--choose",
-                                                     "--click",  "--menu",   "--print",
-                                                     "--size",   "--wheel",  "--drag",
-                                                     "--double-click", "--render"};
+            static const char* const kWithValue[] = {
+                "--lang", "--set",   "--choose", "--click",        "--menu",  "--print",
+                "--size", "--wheel", "--drag",   "--double-click", "--render"};
             bool known = false;
             for (const char* option : kWithValue) {
                 known = known || arg == option;

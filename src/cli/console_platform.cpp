@@ -21,14 +21,18 @@ Answer ConsolePlatform::AskYesNoCancel(const std::string& title, const std::stri
     return Answer::Cancel;
 }
 
-std::string ConsolePlatform::AskOpenFile(const std::string&, const std::string&) { return ""; }
+std::string ConsolePlatform::AskOpenFile(const std::string&, const std::string&) {
+    return "";
+}
 
 std::string ConsolePlatform::AskSaveFile(const std::string&, const std::string&,
                                          const std::string&) {
     return "";
 }
 
-void ConsolePlatform::SetClipboardText(const std::string& text) { clipboard = text; }
+void ConsolePlatform::SetClipboardText(const std::string& text) {
+    clipboard = text;
+}
 
 bool ConsolePlatform::OpenInViewer(const std::string& path) {
     // There is no viewer in a batch run; say which file would have been opened.
@@ -36,7 +40,9 @@ bool ConsolePlatform::OpenInViewer(const std::string& path) {
     return true;
 }
 
-int ConsolePlatform::DesktopHeight() { return 0; }
+int ConsolePlatform::DesktopHeight() {
+    return 0;
+}
 
 LocalDateTime ConsolePlatform::Now() {
     const std::time_t now = std::time(nullptr);
@@ -55,6 +61,8 @@ std::string ConsolePlatform::ProgramFolder() {
     return exe.parent_path().string() + "/";
 }
 
-int ConsolePlatform::ShowPopupMenu(const std::vector<PopupItem>&) { return -1; }
+int ConsolePlatform::ShowPopupMenu(const std::vector<PopupItem>&) {
+    return -1;
+}
 
 void ConsolePlatform::ShowAbout(const AboutContent&) {}

@@ -4,7 +4,7 @@
 #include "app/platform.h"
 
 class ConsolePlatform : public Platform {
-public:
+  public:
     void ShowMessage(const std::string& title, const std::string& text, MessageIcon icon) override;
     Answer AskYesNo(const std::string& title, const std::string& text) override;
     Answer AskYesNoCancel(const std::string& title, const std::string& text) override;

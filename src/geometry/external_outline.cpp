@@ -120,15 +120,19 @@ void EndFilletAtInvolute(const GearData& gear, std::vector<PolarPoint>& fillet) 
         // delta < 0: the trochoid lies inside the involute tooth, so it is the flank there.
         const double delta = p.theta - HalfToothAngle(gear, p.R);
         if (delta >= 0.0 && havePrevious) {
-            // The crossing lies between the two points only when the previous one was
-            // still inside the tooth. When it was already in the space, a straight line
-            // through the two deltas would put the crossing below the previous point (the
-            // outline would fold back down) or nowhere at all (equal deltas); the fillet
-            // then simply ends at the previous point, where the involute takes over.
+            const double rx = rPrev + (p.R - rPrev) * deltaPrev / (deltaPrev - delta);
             if (deltaPrev < 0.0) {
-                const double rx = rPrev + (p.R - rPrev) * deltaPrev / (deltaPrev - delta);
                 fillet[kept++] = PolarPoint{rx, HalfToothAngle(gear, rx)};
+            } else if (rx > gear.rb && rx < rPrev) {
+                // Both points already lie in the space: the sampling stepped over the
+                // crossing, which the straight line through the two deltas puts below the
+                // previous point. That point is then not on the tooth; the crossing takes
+                // its place, so that the outline does not fold back down to it.
+                fillet[kept - 1] = PolarPoint{rx, HalfToothAngle(gear, rx)};
             }
+            // Otherwise the line gives no crossing between the base circle and the previous
+            // point (equal deltas, or a crossing above the current point, possibly above the
+            // tip): the fillet ends at the previous point, where the involute takes over.
             break;
         }
         fillet[kept++] = p;
@@ -285,7 +289,7 @@ ExternalToothLayout ExternalOutlineLayout(const GearData& gear) {
     layout.rootArc = HasRootArc(gear, FilletStartAngle(gear));
     layout.tipArc = std::max(HalfToothAngle(gear, gear.ra), 0.0) > kAngleTolerance;
     const std::size_t perTooth = gear.segments.size() / static_cast<std::size_t>(gear.z);
-    layout.fillets = perTooth == 3u + (layout.rootArc ? 1u : 0u) + (layout.tipArc ? 1u : 0u) + 2u;
+    layout.fillets = perTooth == 2u + (layout.rootArc ? 1u : 0u) + (layout.tipArc ? 1u : 0u) + 2u;
     return layout;
 }
 
@@ -341,6 +345,13 @@ void GenerateExternalGear(GearData& gear, int d) {
     if (fillet.empty()) {
         return;
     }
+    // A fillet that reaches the tooth centre line meets the mirror fillet of the other flank:
+    // the tool has cut through the root of the tooth, and the gear cannot be made.
+    for (const PolarPoint& p : fillet) {
+        if (!(p.theta > 0.0)) {
+            return;
+        }
+    }
     if (!rootArc && fillet.front().theta < thetaMax) {
         // Without a root arc the fillets of a space meet on its centre line. A fillet that
         // starts within the angular tolerance short of it starts on it.
@@ -359,6 +370,11 @@ void GenerateExternalGear(GearData& gear, int d) {
     gear.pointed = 0;
     if (HalfToothAngle(gear, ra) < 0.0) {
         double lo = std::max(rEnd, gear.rb);
+        // The flanks meet already where the involute would begin: the tooth has no involute
+        // at all, only fillets crossing each other.
+        if (!(HalfToothAngle(gear, lo) > 0.0)) {
+            return;
+        }
         double hi = ra;
         for (int i = 0; i < 60; ++i) {
             const double mid = (lo + hi) / 2.0;

@@ -24,16 +24,16 @@ inline constexpr double kRingRhoStar = 0.25;
 
 struct GearData {
     // Inputs (set-up)
-    double mn = 0.0;       // normal module, mm
-    int64_t z = 0;         // number of teeth (rack: rack teeth n)
-    double x = 0.0;        // profile shift coefficient
-    double alphaN = 0.0;   // normal pressure angle, rad
-    double beta = 0.0;     // helix angle, rad, >= 0
-    int64_t hand = 1;      // +1 right, -1 left
-    double b = 0.0;        // face width, mm
-    double bore = 0.0;     // bore diameter, mm, 0 = none
-    double k = 0.0;        // tip shortening coefficient
-    double As = 0.0;       // tooth thickness allowance, mm (normal section, on the reference circle)
+    double mn = 0.0;      // normal module, mm
+    int64_t z = 0;        // number of teeth (rack: rack teeth n)
+    double x = 0.0;       // profile shift coefficient
+    double alphaN = 0.0;  // normal pressure angle, rad
+    double beta = 0.0;    // helix angle, rad, >= 0
+    int64_t hand = 1;     // +1 right, -1 left
+    double b = 0.0;       // face width, mm
+    double bore = 0.0;    // bore diameter, mm, 0 = none
+    double k = 0.0;       // tip shortening coefficient
+    double As = 0.0;      // tooth thickness allowance, mm (normal section, on the reference circle)
     double haStar = kHaStar;
     double hfStar = kHfStar;
     double rhoStar = kRhoStar;

@@ -95,9 +95,8 @@ std::vector<ModuleRow> FindPairModules(const PairSearchInput& in) {
         SearchSeries(in, kModuleSeries2.data(), kModuleSeries2.size(), rows);
     }
     // Equal keys keep the order found: series 1 first, smaller modules and z1 first.
-    std::stable_sort(rows.begin(), rows.end(), [](const ModuleRow& l, const ModuleRow& r) {
-        return l.sortKey < r.sortKey;
-    });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const ModuleRow& l, const ModuleRow& r) { return l.sortKey < r.sortKey; });
     return rows;
 }
 
@@ -121,8 +120,8 @@ void SearchPairModules(AppState& state) {
 
     const TextTable& texts = *state.texts;
     if (!PairSearchInputValid(in)) {
-        state.platform->ShowMessage(texts(TextId::kMessageTitle),
-                                    texts(TextId::kSearchCheckInputs), MessageIcon::Warning);
+        state.platform->ShowMessage(texts(TextId::kMessageTitle), texts(TextId::kSearchCheckInputs),
+                                    MessageIcon::Warning);
         return;
     }
     state.pairRows = FindPairModules(in);

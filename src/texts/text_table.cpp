@@ -17,7 +17,8 @@ const char* const kDutchRows[] = {
 #undef DENTARO_TEXT
 };
 
-static_assert(sizeof(kEnglishRows) / sizeof(kEnglishRows[0]) == static_cast<size_t>(TextId::kCount));
+static_assert(sizeof(kEnglishRows) / sizeof(kEnglishRows[0]) ==
+              static_cast<size_t>(TextId::kCount));
 static_assert(sizeof(kDutchRows) / sizeof(kDutchRows[0]) == static_cast<size_t>(TextId::kCount));
 
 TextTable MakeTable(Lang lang, const char* const* rows) {
@@ -42,7 +43,9 @@ const TextTable& DutchTexts() {
     return table;
 }
 
-const TextTable& TextsFor(Lang lang) { return lang == Lang::Nl ? DutchTexts() : EnglishTexts(); }
+const TextTable& TextsFor(Lang lang) {
+    return lang == Lang::Nl ? DutchTexts() : EnglishTexts();
+}
 
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> pieces) {
     std::string out;

@@ -66,10 +66,16 @@ struct FixedCase {
 };
 
 const FixedCase kFixed[] = {
-    {-4e-4, 3, "0.000"},    {-4e-5, 4, "0.0000"}, {3.14159, 3, "3.142"}, {-2.5e-7, 0, "0"},
-    {44.0, 3, "44.000"},    {-0.1698, 3, "-0.170"}, {1234567.891, 2, "1234567.89"},
+    {-4e-4, 3, "0.000"},
+    {-4e-5, 4, "0.0000"},
+    {3.14159, 3, "3.142"},
+    {-2.5e-7, 0, "0"},
+    {44.0, 3, "44.000"},
+    {-0.1698, 3, "-0.170"},
+    {1234567.891, 2, "1234567.89"},
     {0.0005, 3, "0.001"},  // exactly half a unit is kept
-    {-0.0, 2, "0.00"},      {7.0, 0, "7"},
+    {-0.0, 2, "0.00"},
+    {7.0, 0, "7"},
 };
 
 struct ModuleCase {
@@ -77,12 +83,14 @@ struct ModuleCase {
     const char* text;
 };
 
-const ModuleCase kModules[] = {{0.05, "0.05"}, {1.0, "1"},  {1.125, "1.125"}, {10.0, "10"},
-                               {0.0, "0"},     {1.25, "1.25"}, {3.0, "3"},    {60.0, "60"}};
+const ModuleCase kModules[] = {{0.05, "0.05"}, {1.0, "1"},     {1.125, "1.125"}, {10.0, "10"},
+                               {0.0, "0"},     {1.25, "1.25"}, {3.0, "3"},       {60.0, "60"}};
 
 }  // namespace
 
-TEST(Format, ReadsNumbersWithCommaOrPoint) { ExpectNumbers(); }
+TEST(Format, ReadsNumbersWithCommaOrPoint) {
+    ExpectNumbers();
+}
 
 TEST(Format, ReadsWholeNumbersAndSaturates) {
     for (const IntegerCase& c : kIntegers) {

@@ -16,7 +16,7 @@
 namespace {
 
 class Shell : public ::testing::Test {
-protected:
+  protected:
     void Start(Lang lang = Lang::En) { StartUp(state, TextsFor(lang), platform, {}); }
     void SetUp() override { Start(); }
     const std::string& Text(int id) const { return state.ui.Get(id).text; }
@@ -176,7 +176,7 @@ TEST_F(Shell, InvalidSingleInputsKeepTheLastGear) {
     const struct {
         int id;
         const char* text;
-    } kInvalid[] = {{ctl::kSingleTeeth, "2"},          {ctl::kSingleTeeth, "1001"},
+    } kInvalid[] = {{ctl::kSingleTeeth, "2"},           {ctl::kSingleTeeth, "1001"},
                     {ctl::kSinglePressureAngle, "9.9"}, {ctl::kSinglePressureAngle, "35.1"},
                     {ctl::kSingleBeta, "45.5"},         {ctl::kSingleModule, "0"},
                     {ctl::kSingleModule, "abc"}};

@@ -1,12 +1,12 @@
 // End-to-end: run dentaro_cli as a user would and compare what it prints.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
@@ -62,14 +62,15 @@ TEST(Cli, PrintsTheTitleOfANewProjectInBothLanguages) {
 TEST(Cli, ListsEveryControlWithItsDefault) {
     const CliRun run = RunCli("--print controls");
     ASSERT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, ReadFile(std::string(DENTARO_SOURCE_DIR) + "/tests/cli/expected/controls.txt"));
+    EXPECT_EQ(run.out,
+              ReadFile(std::string(DENTARO_SOURCE_DIR) + "/tests/cli/expected/controls.txt"));
 }
 
 TEST(Cli, SingleTabDefaultReport) {
     const CliRun run = RunCli("--choose 0=1 --print report");
     ASSERT_EQ(run.status, 0);
-    EXPECT_EQ(run.out,
-              ReadFile(std::string(DENTARO_SOURCE_DIR) + "/tests/cli/expected/single_default_report.txt"));
+    EXPECT_EQ(run.out, ReadFile(std::string(DENTARO_SOURCE_DIR) +
+                                "/tests/cli/expected/single_default_report.txt"));
 }
 
 TEST(Cli, DefaultSearchRows) {
@@ -112,10 +113,10 @@ TEST(Cli, ViewFollowsTheMouse) {
 
 TEST(Cli, RejectsWrongArgumentsWithExitCode2) {
     const char* const kWrong[] = {
-        "--bogus",         "--set",           "--set 999=1",   "--set 12=1",
-        "--choose 5=2",    "--choose 13=99",  "--click 16",    "--print nothing",
-        "--lang fr",       "--size 0x10",     "--wheel 1,2",   "--print items:16",
-        "--print rows:16", "--choose 0=4",    "--set 16",      "--drag 1,2,3,x",
+        "--bogus",         "--set",          "--set 999=1", "--set 12=1",
+        "--choose 5=2",    "--choose 13=99", "--click 16",  "--print nothing",
+        "--lang fr",       "--size 0x10",    "--wheel 1,2", "--print items:16",
+        "--print rows:16", "--choose 0=4",   "--set 16",    "--drag 1,2,3,x",
     };
     for (const char* args : kWrong) {
         const CliRun run = RunCli(args);

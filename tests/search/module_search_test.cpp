@@ -69,8 +69,8 @@ TEST(PairSearch, HelixSearchFitsTheCentreDistanceWithoutShift) {
     EXPECT_NEAR(rows[1].beta, 5.732, 5e-4);
     for (const ModuleRow& row : rows) {
         EXPECT_EQ(row.shift, 0.0);
-        EXPECT_NEAR(row.module * (row.z1 + row.z2) / (2.0 * std::cos(row.beta * M_PI / 180.0)), 60.0,
-                    1e-9);
+        EXPECT_NEAR(row.module * (row.z1 + row.z2) / (2.0 * std::cos(row.beta * M_PI / 180.0)),
+                    60.0, 1e-9);
     }
     // m = 2, z1 = 19 needs β ≈ 18.19°: in with a maximum of 20°, out with 18°.
     ASSERT_NE(Find(rows, 2.0, 19), nullptr);

@@ -7,7 +7,7 @@
 #include "app/platform.h"
 
 class ScriptedPlatform : public Platform {
-public:
+  public:
     struct Message {
         std::string title;
         std::string text;
