@@ -14,7 +14,14 @@ void StartUp(AppState& state, const TextTable& texts, Platform& platform,
     // Numbers are read and written with a point whatever the user's regional settings.
     std::setlocale(LC_NUMERIC, "C");
 
+    // The toolkit may have sized the canvas already; the first fit must use that size.
+    const double canvasWidth = state.canvasWidth;
+    const double canvasHeight = state.canvasHeight;
+    const double displayScale = state.view.displayScale;
     state = AppState{};
+    state.canvasWidth = canvasWidth;
+    state.canvasHeight = canvasHeight;
+    state.view.displayScale = displayScale;
     state.texts = &texts;
     state.platform = &platform;
     BuildMainWindow(state);

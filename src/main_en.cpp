@@ -1,0 +1,7 @@
+// dentaro_en: the gear program with the English texts.
+#include "qt/gui_main.h"
+#include "texts/text_table.h"
+
+int main(int argc, char* argv[]) {
+    return RunDentaroGui(argc, argv, EnglishTexts());
+}
