@@ -15,7 +15,7 @@
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-// Angular tolerance for the root arc and the tip land, rad.
+// Angular tolerance of the root arc, the tip land and the fillet end, rad.
 constexpr double kAngleTolerance = 1e-9;
 
 // A point of the working lists: radius and angular distance from the tooth centre line.
@@ -104,21 +104,43 @@ void TrimAtSpaceCentre(const std::vector<PolarPoint>& trochoid, double thetaMax,
 
 // An undercut tooth: the tool's rounding cuts into the involute above the base circle, so the
 // fillet is the real flank up to where it meets the involute; the trochoid above that crossing
-// lies in the space and the involute takes over.
-void EndFilletAtInvolute(const GearData& gear, std::vector<PolarPoint>& fillet) {
+// lies in the space and the involute takes over. raNominal is the tip radius before any
+// adjustment.
+void EndFilletAtInvolute(const GearData& gear, double raNominal, std::vector<PolarPoint>& fillet) {
     std::size_t kept = 0;
     bool havePrevious = false;
     double rPrev = 0.0;
     double deltaPrev = 0.0;
+    bool haveInside = false;
+    double rInside = 0.0;
+    double deltaInside = 0.0;
     for (std::size_t i = 0; i < fillet.size(); ++i) {
         const PolarPoint p = fillet[i];
+        // delta < 0: the trochoid lies inside the tooth (below the base circle: inside the
+        // radial line the flank continues in), so it is the flank there.
+        const double delta = p.theta - HalfToothAngle(gear, p.R);
         if (p.R <= gear.rb) {
             fillet[kept++] = p;
             havePrevious = false;
+            haveInside = true;
+            rInside = p.R;
+            deltaInside = delta;
             continue;
         }
-        // delta < 0: the trochoid lies inside the involute tooth, so it is the flank there.
-        const double delta = p.theta - HalfToothAngle(gear, p.R);
+        if (delta >= 0.0 && !havePrevious && haveInside && p.R > raNominal) {
+            // The first point outside the base circle already lies in the space, and so far
+            // up that the tip would have to be raised to reach it: the sampling has stepped
+            // over the crossing, which lies between the base circle and this point. Take it
+            // on the straight line through the deltas of the last point inside the base
+            // circle and this one, not below the base circle.
+            double rx = gear.rb;
+            if (deltaInside < 0.0) {
+                rx = std::max(rInside + (p.R - rInside) * deltaInside / (deltaInside - delta),
+                              gear.rb);
+            }
+            fillet[kept++] = PolarPoint{rx, HalfToothAngle(gear, rx)};
+            break;
+        }
         if (delta >= 0.0 && havePrevious) {
             const double rx = rPrev + (p.R - rPrev) * deltaPrev / (deltaPrev - delta);
             if (deltaPrev < 0.0) {
@@ -339,8 +361,9 @@ void GenerateExternalGear(GearData& gear, int d) {
     std::vector<PolarPoint> fillet;
     fillet.reserve(n + 2);
     TrimAtSpaceCentre(trochoid, thetaMax, fillet);
+    const double raNominal = gear.r + mn * (gear.haStar + gear.x - gear.k);
     if (gear.undercut != 0) {
-        EndFilletAtInvolute(gear, fillet);
+        EndFilletAtInvolute(gear, raNominal, fillet);
     }
     if (fillet.empty()) {
         return;
@@ -363,8 +386,15 @@ void GenerateExternalGear(GearData& gear, int d) {
     gear.rFf = std::max(rEnd, gear.rb);
 
     // Tip circle: nominal, kept above the fillet end, cut back where the tooth is pointed.
-    double ra = gear.r + mn * (gear.haStar + gear.x - gear.k);
+    double ra = raNominal;
     if (ra < rEnd + 1e-6 * mn) {
+        // The fillet reaches above the tip circle of the basic rack. When it ends there still
+        // inside the involute, the undercut has taken the whole flank up to the tip: no
+        // involute is left to mesh with, and the tip land would start outside the fillet's
+        // end and cut back across it. Such a tooth has no outline.
+        if (filletEnd.theta < HalfToothAngle(gear, rEnd) - kAngleTolerance) {
+            return;
+        }
         ra = rEnd + 1e-6 * mn;
     }
     gear.pointed = 0;

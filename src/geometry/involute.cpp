@@ -7,7 +7,9 @@
 
 #include "texts/text_table.h"
 
-double Involute(double alpha) { return std::tan(alpha) - alpha; }
+double Involute(double alpha) {
+    return std::tan(alpha) - alpha;
+}
 
 double InverseInvolute(double v) {
     // A flank has no point whose involute is zero or negative above the base circle; the

@@ -12,10 +12,14 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 
 // Transverse base pitch of gear 1: the spacing of its flanks along the line of action.
-double BasePitch(const GearData& gear1) { return kPi * gear1.mt * std::cos(gear1.alphaT); }
+double BasePitch(const GearData& gear1) {
+    return kPi * gear1.mt * std::cos(gear1.alphaT);
+}
 
 // Distance from the base circle tangent point to where the line of action meets the tip circle.
-double TipRoll(const GearData& gear) { return std::sqrt(gear.ra * gear.ra - gear.rb * gear.rb); }
+double TipRoll(const GearData& gear) {
+    return std::sqrt(gear.ra * gear.ra - gear.rb * gear.rb);
+}
 
 // Flank contacts of gear 1 on the path of contact A..E at rotation phi. omega is the phase of
 // the line of action; flanks follow each other at one base pitch.
