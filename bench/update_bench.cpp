@@ -3,6 +3,7 @@
 
 #include "app/app.h"
 #include "app/tab_updates.h"
+#include "geometry/external_outline.h"
 #include "search/module_search.h"
 #include "support/scripted_platform.h"
 #include "texts/text_table.h"
@@ -60,8 +61,19 @@ void BM_PairSearch(benchmark::State& bench) {
     }
 }
 
+// The outline alone of a 1000-tooth gear at display density.
+void BM_Outline_1000Teeth(benchmark::State& bench) {
+    GearData gear;
+    SetExternalGear(gear, 2.0, 1000, 0.0, 20.0, 10.0, 0.0, 0.0, 0.0, 1);
+    for (auto _ : bench) {
+        GenerateExternalGear(gear, 1);
+        benchmark::DoNotOptimize(gear.segments.data());
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_Outline_1000Teeth)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SingleTab_1000Teeth)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SingleTab_M2Z20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PairTab_FaceWidthKeystroke)->Unit(benchmark::kMillisecond);
