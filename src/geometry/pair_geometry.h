@@ -25,5 +25,5 @@ void LineOfActionExternal(const GearData& gear1, const GearData& gear2, double a
 // Transverse contact ratio of an external pair at centre distance a.
 double TransverseContactRatio(const GearData& gear1, const GearData& gear2, double a);
 // Tip shortening coefficient k = (z1 + z2) / (2 cos beta) + sum x - a / mn, at least 0.
-double TipShorteningCoefficient(int64_t z1, int64_t z2, double betaRad, double shiftSum,
-                                double a, double mn);
+double TipShorteningCoefficient(int64_t z1, int64_t z2, double betaRad, double shiftSum, double a,
+                                double mn);
