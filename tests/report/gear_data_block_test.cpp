@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/tab_updates.h"
 #include "geometry/external_outline.h"
 #include "report/report.h"
 #include "texts/text_table.h"
@@ -18,14 +19,7 @@ namespace {
 GearData MakeGear(double m, int64_t z, double x, double betaDeg = 0.0, int64_t hand = 1,
                   double b = 10.0, double bore = 8.0, double As = 0.0) {
     GearData gear;
-    gear.mn = m;
-    gear.z = z;
-    gear.x = x;
-    gear.alphaN = 20.0 * std::numbers::pi / 180.0;
-    gear.beta = betaDeg * std::numbers::pi / 180.0;
-    gear.hand = hand;
-    gear.b = b;
-    gear.bore = bore;
+    SetExternalGear(gear, m, z, x, 20.0, b, bore, 0.0, betaDeg, hand);
     gear.As = As;
     GenerateExternalGear(gear, 1);
     return gear;

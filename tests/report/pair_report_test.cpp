@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/tab_updates.h"
 #include "geometry/external_outline.h"
 #include "report/report.h"
 #include "texts/text_table.h"
@@ -18,14 +19,7 @@ constexpr double kDeg = std::numbers::pi / 180.0;
 GearData MakePairGear(double m, int64_t z, double betaDeg, int64_t hand, double b, double bore,
                       double k, double As) {
     GearData gear;
-    gear.mn = m;
-    gear.z = z;
-    gear.alphaN = 20.0 * kDeg;
-    gear.beta = betaDeg * kDeg;
-    gear.hand = hand;
-    gear.b = b;
-    gear.bore = bore;
-    gear.k = k;
+    SetExternalGear(gear, m, z, 0.0, 20.0, b, bore, k, betaDeg, hand);
     gear.As = As;
     GenerateExternalGear(gear, 1);
     return gear;
