@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -50,13 +51,30 @@ std::string ReadFile(const std::string& path) {
 
 }  // namespace
 
+// What a sequence of user actions prints, exactly.
+struct PrintCase {
+    const char* name;
+    const char* args;
+    const char* out;
+};
+
+void ExpectPrints(const PrintCase* begin, const PrintCase* end) {
+    for (const PrintCase* c = begin; c != end; ++c) {
+        const CliRun run = RunCli(c->args);
+        EXPECT_EQ(run.status, 0) << c->name;
+        EXPECT_EQ(run.out, c->out) << c->name;
+    }
+}
+
 TEST(Cli, PrintsTheTitleOfANewProjectInBothLanguages) {
-    EXPECT_EQ(RunCli("--print title").out,
-              "Dentaro - new project   (ISO 53 / DIN 867 / DIN 3960)\n");
-    EXPECT_EQ(RunCli("--lang nl --print title").out,
-              "Dentaro - nieuw project   (ISO 53 / DIN 867 / DIN 3960)\n");
-    EXPECT_EQ(RunCli("--set 16=11 --print title").out,
-              "Dentaro - new project *   (ISO 53 / DIN 867 / DIN 3960)\n");
+    const PrintCase kCases[] = {
+        {"English", "--print title", "Dentaro - new project   (ISO 53 / DIN 867 / DIN 3960)\n"},
+        {"Dutch", "--lang nl --print title",
+         "Dentaro - nieuw project   (ISO 53 / DIN 867 / DIN 3960)\n"},
+        {"modified", "--set 16=11 --print title",
+         "Dentaro - new project *   (ISO 53 / DIN 867 / DIN 3960)\n"},
+    };
+    ExpectPrints(std::begin(kCases), std::end(kCases));
 }
 
 TEST(Cli, ListsEveryControlWithItsDefault) {
@@ -99,16 +117,20 @@ TEST(Cli, MessagesGoToStandardError) {
 }
 
 TEST(Cli, ViewFollowsTheMouse) {
-    // Single default gear fitted on 900 x 700: zoom min(860, 640) / 44.
-    EXPECT_EQ(RunCli("--choose 0=1 --print view").out, "14.545455\t0.000000\t0.000000\n");
-    EXPECT_EQ(RunCli("--choose 0=1 --drag 100,100,200,100 --print view").out,
-              "14.545455\t-6.875000\t0.000000\n");
-    EXPECT_EQ(RunCli("--choose 0=1 --wheel 450,350,1 --print view").out,
-              "17.454545\t0.000000\t0.000000\n");
-    EXPECT_EQ(RunCli("--choose 0=1 --wheel 450,350,5 --double-click 1,1 --print view").out,
-              "14.545455\t0.000000\t0.000000\n");
-    EXPECT_EQ(RunCli("--size 1000x700 --choose 0=1 --print view").out,
-              "14.545455\t0.000000\t0.000000\n");
+    // The Single default gear fitted on 900 x 700: zoom min(860, 640) / 44.
+    const PrintCase kCases[] = {
+        {"fitted", "--choose 0=1 --print view", "14.545455\t0.000000\t0.000000\n"},
+        {"drag 100 px right", "--choose 0=1 --drag 100,100,200,100 --print view",
+         "14.545455\t-6.875000\t0.000000\n"},
+        {"one notch at the centre", "--choose 0=1 --wheel 450,350,1 --print view",
+         "17.454545\t0.000000\t0.000000\n"},
+        {"double click fits again",
+         "--choose 0=1 --wheel 450,350,5 --double-click 1,1 --print view",
+         "14.545455\t0.000000\t0.000000\n"},
+        {"wider canvas, height decides", "--size 1000x700 --choose 0=1 --print view",
+         "14.545455\t0.000000\t0.000000\n"},
+    };
+    ExpectPrints(std::begin(kCases), std::end(kCases));
 }
 
 TEST(Cli, RejectsWrongArgumentsWithExitCode2) {
